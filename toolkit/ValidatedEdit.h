@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+
+namespace teklifo {
+
+// An edit field that filters what is put into it and shows it in a display format: it keeps a
+// value text and shows a shown text built from it. text() is the shown text, suffix included.
+class ValidatedEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    enum class DisplayFormat { Percent, AlphaNumeric, Custom };
+
+    explicit ValidatedEdit(QWidget* parent = nullptr);
+
+    DisplayFormat displayFormat() const { return m_format; }
+    void setDisplayFormat(DisplayFormat format);
+    QString displaySuffix() const { return m_suffix; }
+    void setDisplaySuffix(const QString& suffix); // rebuilds the shown text at once
+    int decimalPlaces() const { return m_decimals; }
+    void setDecimalPlaces(int places); // rebuilds the shown text at once
+
+    // Puts a text into the field: a trailing suffix is removed, the characters the format does
+    // not allow are dropped, the rest becomes the value text and the shown text is rebuilt.
+    // valueChanged() is emitted only when the shown text changed.
+    void setFieldText(const QString& text);
+    QString valueText() const { return m_value; }
+
+    // The shown text for a value text under the given format, suffix and decimals.
+    static QString filterValue(const QString& text, DisplayFormat format, const QString& suffix);
+    static QString shownText(const QString& value, DisplayFormat format, const QString& suffix, int decimals);
+
+Q_SIGNALS:
+    // The field's change notification: the shown text changed.
+    void valueChanged();
+
+private:
+    void rebuild();
+
+    DisplayFormat m_format = DisplayFormat::Percent;
+    QString m_suffix;
+    int m_decimals = 0;
+    QString m_value;
+};
+
+} // namespace teklifo
