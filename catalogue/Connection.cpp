@@ -177,6 +177,10 @@ void Connection::open() {
     if (m_db)
         return;
     m_db = openFile(dataSource(), password(), false);
+    // Each change is its own small transaction; the write-ahead log keeps them quick and still
+    // survives a crash of the program. A read-only file stays in its own journal mode.
+    sqlite3_exec(m_db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
+    sqlite3_exec(m_db, "PRAGMA synchronous = NORMAL", nullptr, nullptr, nullptr);
 }
 
 void Connection::close() {

@@ -22,8 +22,15 @@ bool tryTextToNumber(const QString& text, long double& value, const QLocale& loc
 // Number to text: shortest form with at most 15 significant digits (half away from zero at the
 // fifteenth), the locale's decimal separator, no grouping, no trailing zeros, "0" for zero,
 // a leading "-" when negative; plain notation for magnitudes in [0.0001, 1e15), exponent form
-// in exponent form outside ("1,5E15", "1E-5": no plus sign, no leading zeros).
+// outside ("1,5E15", "1E-5": no plus sign, no leading zeros).
 QString numberToText(long double value);
 QString numberToText(long double value, const QLocale& locale);
+
+// A number text (the text-to-number form, read with the given decimal separator) rounded to
+// `decimals` places on its own decimal digits, halves away from zero, never through a binary
+// value; written with the locale's thousands grouping and exactly `decimals` decimals, "-" only
+// when the rounded value is not zero. Empty when the text is not a number or is beyond the range
+// of long double.
+QString roundedNumberText(const QString& text, const QString& separator, int decimals, const QLocale& locale);
 
 } // namespace teklifo
