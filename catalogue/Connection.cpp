@@ -151,7 +151,7 @@ sqlite3* Connection::openFile(const QString& path, const QString& password, bool
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr) != SQLITE_OK) {
         const QString reason = lastError(db);
         sqlite3_close(db);
-        throw DatabaseError(QStringLiteral("Veritabanı açılamadı: %1 (%2)").arg(shown, reason));
+        throw DatabaseError(QStringLiteral("Veritabanı açılamadı (%1): %2").arg(reason, shown));
     }
     const QByteArray key = password.toUtf8();
     sqlite3_key(db, key.constData(), int(key.size()));
@@ -166,9 +166,9 @@ sqlite3* Connection::openFile(const QString& path, const QString& password, bool
         const QString reason = error ? QString::fromUtf8(error) : lastError(db);
         sqlite3_free(error);
         sqlite3_close(db);
-        throw DatabaseError(QStringLiteral("Veritabanı açılamadı: %1 (parola yanlış ya da dosya bir katalog "
-                                           "veritabanı değil: %2)")
-                                .arg(shown, reason));
+        throw DatabaseError(QStringLiteral("Veritabanı açılamadı (%1); parola yanlış ya da dosya bir katalog "
+                                           "veritabanı değil: %2")
+                                .arg(reason, shown));
     }
     return db;
 }

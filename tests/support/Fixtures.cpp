@@ -97,6 +97,7 @@ void MessageBoxWatcher::poll() {
     SeenBox seen;
     seen.title = box->windowTitle();
     seen.text = box->text();
+    seen.icon = box->icon();
     QAbstractButton* chosen = box->defaultButton();
     for (QAbstractButton* b : box->buttons()) {
         seen.buttons << b->text();

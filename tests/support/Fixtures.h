@@ -9,6 +9,11 @@
 #include <functional>
 #include <map>
 
+#include <ostream>
+
+// Readable texts in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace testing_support {
 
 // One catalogue row: PARCA and FIYAT as they are stored (a null QVariant stores NULL).
@@ -55,6 +60,7 @@ public:
 struct SeenBox {
     QString title;
     QString text;
+    int icon = 0; // QMessageBox::Icon
     QStringList buttons;
     QString defaultButton;
     QString answered;
