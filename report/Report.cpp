@@ -214,6 +214,10 @@ bool Report::renderToPdf(const QString& path) {
     return renderTo(writer);
 }
 
+bool Report::hasDefaultPrinter() {
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
 bool Report::printOnDefaultPrinter() {
     if (m_busy) return false;
     // Without a printer QPrinter would quietly write a PDF file instead.

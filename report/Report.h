@@ -175,6 +175,9 @@ public:
     // when another page is still being printed, or when the printer could not take the page.
     bool printOnDefaultPrinter();
 
+    // Whether the system has a default printer to print on.
+    static bool hasDefaultPrinter();
+
     bool isBusy() const { return m_busy; }
 
 signals:

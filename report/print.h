@@ -35,6 +35,7 @@ public:
     // running; the page being printed is never touched by a second request.
     bool printPage() { return m_report->printOnDefaultPrinter(); }
     bool isPrinting() const { return m_report->isBusy(); }
+    static bool hasPrinter() { return Report::hasDefaultPrinter(); }
     bool renderToPdf(const QString& path) { return m_report->renderToPdf(path); }
 
 private:
