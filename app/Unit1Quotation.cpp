@@ -9,11 +9,31 @@
 #include "toolkit/ValidatedEdit.h"
 
 #include <QComboBox>
+#include <array>
 
 namespace teklifo {
 
 static const QString Zero = QStringLiteral("0");
 static const QString ZeroDollar = QStringLiteral("0 $");
+
+// Built once: the idle pass compares every selector with its placeholder and must not allocate.
+static const QString& placeholderText(int position) {
+    static const auto texts = [] {
+        std::array<QString, CategoryCount> t;
+        for (const PartCategory& c : Categories)
+            t[c.position - 1] = QString::fromUtf16(c.placeholder);
+        return t;
+    }();
+    return texts[position - 1];
+}
+
+// The VAT and conversion bases keep a shown total's letters and digits, and its leading minus:
+// a negative total is taxed and converted as the negative amount it is.
+static void putBase(ValidatedEdit* base, const QString& shownTotal) {
+    const QString digits =
+        ValidatedEdit::filterValue(shownTotal, ValidatedEdit::DisplayFormat::AlphaNumeric, QString());
+    base->setFieldText(shownTotal.startsWith(u'-') ? u'-' + digits : digits);
+}
 
 void TForm1::ComboBoxClick(int position) {
     QComboBox* combo = ComboBox(position);
@@ -25,11 +45,8 @@ void TForm1::ComboBox1Change() { UpdateTotals(); }
 
 void TForm1::BtnClick(int position) {
     QComboBox* combo = ComboBox(position);
-    {
-        const QSignalBlocker block(combo);
-        combo->setCurrentIndex(-1);
-        combo->setEditText(QString::fromUtf16(category(position).placeholder));
-    }
+    combo->setCurrentIndex(-1);
+    combo->setEditText(placeholderText(position));
     DBEditN(position)->setText(Zero);
     UpdateTotals();
 }
@@ -41,8 +58,9 @@ void TForm1::UpdateControlStates() {
         setFieldColor(DBEditN(c.position), DBEditN(c.position)->text() != Zero ? clWhite : clSilver);
     setFieldColor(EditCevir, EditCevir->text() != Zero ? clWhite : clSilver);
     for (const PartCategory& c : Categories)
-        setFieldColor(ComboBox(c.position),
-                      ComboBox(c.position)->currentText() != QString::fromUtf16(c.placeholder) ? clWhite : clSilver);
+        setFieldColor(ComboBox(c.position), ComboBox(c.position)->currentText() != placeholderText(c.position)
+                                                ? clWhite
+                                                : clSilver);
     setFieldColor(Edit1, Edit1->text() != ZeroDollar ? clWhite : clSilver);
     setFieldColor(Edit3, Edit3->text() != ZeroDollar ? clWhite : clSilver);
     if (Edit1->text() == ZeroDollar && Edit3->text() != ZeroDollar)
@@ -68,15 +86,15 @@ void TForm1::Edit10Change() { BtnHesap2Click(); }
 
 void TForm1::UpdateTotals() {
     BtnHesapClick();
-    Edit10->setFieldText(Edit1->text());
+    putBase(Edit10, Edit1->text());
     BtnHesap2Click();
-    Edit11->setFieldText(Edit3->text());
+    putBase(Edit11, Edit3->text());
     ClearConvertedTotal();
 }
 
 void TForm1::UpDown1Click() {
     BtnHesap2Click();
-    Edit11->setFieldText(Edit3->text());
+    putBase(Edit11, Edit3->text());
     ClearConvertedTotal();
 }
 
@@ -85,8 +103,8 @@ void TForm1::ResetTotals(ResetKind kind) {
     if (kind == ResetKind::StartUp)
         return;
     Edit3->setFieldText(ZeroDollar);
-    Edit10->setFieldText(Edit1->text());
-    Edit11->setFieldText(Edit3->text());
+    putBase(Edit10, Edit1->text());
+    putBase(Edit11, Edit3->text());
     ClearConvertedTotal();
 }
 

@@ -129,6 +129,11 @@ int main(int argc, char** argv) {
     for (int perCategory : {0, 1000, 10000, 100000}) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Data.mdb"));
+        // The run folder of a real installation: the catalogue and the navigator pictures.
+        QDir().mkpath(dir.filePath(QStringLiteral("Btn")));
+        const QDir pictures(QStringLiteral(TEKLIFO_SOURCE_DIR "/assets/Btn"));
+        for (const QString& file : pictures.entryList(QDir::Files))
+            QFile::copy(pictures.filePath(file), dir.filePath(QStringLiteral("Btn/") + file));
         if (perCategory == 0)
             katalog::createCatalogue(path, true);
         else

@@ -1,7 +1,7 @@
 #include "dialogs/cevir.h"
 
 #include "toolkit/Controls.h"
-#include "toolkit/Errors.h"
+#include "toolkit/Guard.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/NumberText.h"
 #include "toolkit/ValidatedEdit.h"
@@ -31,8 +31,8 @@ static QLineEdit* rateEdit(QWidget* parent, const QString& name, const QString& 
 }
 
 TFrmCevir::TFrmCevir(ValidatedEdit* base, ValidatedEdit* result, QWidget* parent)
-    : FixedDialog(QStringLiteral("FrmCevir"), QStringLiteral("Kur Girişi"), 315, 174, 10, parent), m_base(base),
-      m_result(result) {
+    : FixedDialog(QStringLiteral("FrmCevir"), QStringLiteral("Kur Girişi"), 315, 174, 10, parent),
+      m_base(base), m_result(result) {
     setScreenPosition(QPoint(386, 204));
 
     QFrame* rates = sunkenPanel(client(), QStringLiteral("Panel1"), 26, 16, 263, 69);
@@ -68,28 +68,30 @@ void TFrmCevir::showEvent(QShowEvent* event) {
 }
 
 void TFrmCevir::Button1Click() {
-    QLineEdit* rateField = RBtn1->isChecked() ? Edit1 : Edit2;
-    long double base = 0;
-    long double rate = 0;
-    // A rate that is not a number is said so, and the dialog stays open to correct it.
-    if (!tryTextToNumber(rateField->text(), rate)) {
-        messageDlg(QStringLiteral("'%1' geçerli bir sayı değil.").arg(rateField->text()), DialogType::Error, Ok);
-        rateField->setFocus();
-        return;
-    }
-    if (!tryTextToNumber(m_base->text(), base)) {
+    guarded([this] {
+        QLineEdit* rateField = RBtn1->isChecked() ? Edit1 : Edit2;
+        long double rate = 0;
+        // A rate that is not a number is said so, and the dialog stays open to correct it.
+        if (!tryTextToNumber(rateField->text(), rate)) {
+            messageDlg(QStringLiteral("'%1' geçerli bir sayı değil.").arg(rateField->text()),
+                       DialogType::Error, Ok);
+            rateField->setFocus();
+            return;
+        }
+        // The base is the main window's digit string; should it ever not be one, nothing is converted.
+        long double base = 0;
+        if (tryTextToNumber(m_base->text(), base)) {
+            m_result->setFieldText(numberToText(base * rate));
+            if (RBtn1->isChecked()) {
+                m_result->setDisplaySuffix(QStringLiteral("  TL"));
+                m_result->setDecimalPlaces(0);
+            } else {
+                m_result->setDisplaySuffix(QStringLiteral("  YTL"));
+                m_result->setDecimalPlaces(2);
+            }
+        }
         accept();
-        return;
-    }
-    m_result->setFieldText(numberToText(base * rate));
-    if (RBtn1->isChecked()) {
-        m_result->setDisplaySuffix(QStringLiteral("  TL"));
-        m_result->setDecimalPlaces(0);
-    } else {
-        m_result->setDisplaySuffix(QStringLiteral("  YTL"));
-        m_result->setDecimalPlaces(2);
-    }
-    accept();
+    });
 }
 
 } // namespace teklifo

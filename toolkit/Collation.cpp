@@ -17,7 +17,7 @@ static inline char16_t foldChar(char16_t c) {
     return QChar(c).toCaseFolded().unicode();
 }
 
-QString foldCase(const QString& text) {
+QString foldCase(QStringView text) {
     QString out(text.size(), Qt::Uninitialized);
     char16_t* d = reinterpret_cast<char16_t*>(out.data());
     const char16_t* s = reinterpret_cast<const char16_t*>(text.constData());
@@ -26,7 +26,7 @@ QString foldCase(const QString& text) {
     return out;
 }
 
-bool equalsIgnoringCase(const QString& a, const QString& b) {
+bool equalsIgnoringCase(QStringView a, QStringView b) {
     if (a.size() != b.size())
         return false;
     const char16_t* x = reinterpret_cast<const char16_t*>(a.constData());
@@ -37,8 +37,8 @@ bool equalsIgnoringCase(const QString& a, const QString& b) {
     return true;
 }
 
-bool startsWithIgnoringCase(const QString& text, const QString& prefix) {
-    return text.size() >= prefix.size() && equalsIgnoringCase(text.left(prefix.size()), prefix);
+bool startsWithIgnoringCase(QStringView text, QStringView prefix) {
+    return text.size() >= prefix.size() && equalsIgnoringCase(text.first(prefix.size()), prefix);
 }
 
 // Primary weights. Blanks and punctuation sort first by code point, then digits, then the

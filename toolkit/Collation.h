@@ -3,18 +3,19 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace teklifo {
 
 // Letter case folded for matching: Turkish and English spellings meet, so "I", "ı", "İ" and
 // "i" all fold to "i" (dealers mix both alphabets in model names).
-QString foldCase(const QString& text);
+QString foldCase(QStringView text);
 
 // True when both texts are equal ignoring letter case.
-bool equalsIgnoringCase(const QString& a, const QString& b);
+bool equalsIgnoringCase(QStringView a, QStringView b);
 
 // True when text begins with prefix ignoring letter case.
-bool startsWithIgnoringCase(const QString& text, const QString& prefix);
+bool startsWithIgnoringCase(QStringView text, QStringView prefix);
 
 // A sort key for Turkish alphabetical order ignoring letter case (a b c ç d e f g ğ h ı i j k l
 // m n o ö p r s ş t u ü v y z; blanks and punctuation before digits, digits before letters).

@@ -59,7 +59,9 @@ void setEnabledIfChanged(QWidget* widget, bool enabled) {
 }
 
 QFont windowFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font;
+    // Where the classic dialog font is missing, a narrow sans serif keeps the layouts' widths.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setPointSize(8);
     font.setStyleHint(QFont::SansSerif);
     return font;

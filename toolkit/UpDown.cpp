@@ -1,6 +1,7 @@
 #include "toolkit/UpDown.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <QLineEdit>
 #include <QToolButton>
 

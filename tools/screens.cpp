@@ -5,6 +5,9 @@
 #include "tools/katalog/Katalog.h"
 
 #include <QDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -39,6 +42,17 @@ int main(int argc, char** argv) {
             QFile::copy(pictures.filePath(file), work.filePath(QStringLiteral("Btn/") + file));
     }
     QDir::setCurrent(work.path());
+
+    // Nobody is there to answer a message box: say what it said and close it.
+    QTimer boxes;
+    QObject::connect(&boxes, &QTimer::timeout, [&err] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            err << box->windowTitle() << ": " << box->text() << "\n";
+            err.flush();
+            box->done(0);
+        }
+    });
+    boxes.start(50);
 
     startUp();
     app->processEvents();
