@@ -9,6 +9,7 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Glyphs.h"
 #include "toolkit/Guard.h"
+#include "toolkit/Selector.h"
 #include "toolkit/UpDown.h"
 #include "toolkit/ValidatedEdit.h"
 
@@ -16,7 +17,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QStringListModel>
@@ -98,16 +98,14 @@ void TForm1::buildQuotationPanel() {
 
         auto* label = makeLabel(Panel1, QString::fromLatin1(c.labelName), text16(c.rowLabel));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        place(label, 14, top, 94 - 14, 21);
+        // Long captions reach further left; they all end at the selector.
+        place(label, 2, top, 94 - 2, 21);
         m_rowLabel[i] = label;
 
-        auto* combo = new QComboBox(Panel1);
+        auto* combo = new Selector(Panel1);
         combo->setObjectName(QStringLiteral("ComboBox%1").arg(c.position));
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setMaxVisibleItems(8);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        combo->setModel(new QStringListModel(combo));
         // Long lists: every row has the same height, so the view need not measure them all.
         if (auto* view = qobject_cast<QListView*>(combo->view()))
             view->setUniformItemSizes(true);
@@ -123,6 +121,12 @@ void TForm1::buildQuotationPanel() {
         price->setEnabled(false);
         price->setAlignment(Qt::AlignRight);
         price->setFrame(false);
+        {
+            // A disabled field still shows its price legibly.
+            QPalette pal = price->palette();
+            pal.setColor(QPalette::Disabled, QPalette::Text, clGray);
+            price->setPalette(pal);
+        }
         price->setDataSource(m_dataSource[i]);
         price->setDataField(QStringLiteral("FIYAT"));
         place(price, 476, top + 1, 41, 19);
@@ -141,13 +145,13 @@ void TForm1::buildQuotationPanel() {
         m_btn[i] = cancel;
 
         const int position = c.position;
-        connect(combo, qOverload<int>(&QComboBox::activated), this, [this, position] {
+        connect(combo, &Selector::picked, this, [this, position] {
             guarded([&] {
                 ComboBoxClick(position);
                 ComboBox1Change();
             });
         });
-        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this] { guarded([this] { ComboBox1Change(); }); });
+        connect(combo, &Selector::edited, this, [this] { guarded([this] { ComboBox1Change(); }); });
         connect(cancel, &QToolButton::clicked, this, [this, position] { guarded([&] { BtnClick(position); }); });
     }
 }
@@ -271,7 +275,8 @@ void TForm1::buildWorkingPanel() {
     place(BtnHesap, 0, 0, 81, 25);
     Edit10 = new ValidatedEdit(GezenPanel);
     Edit10->setObjectName(QStringLiteral("Edit10"));
-    Edit10->setDisplayFormat(ValidatedEdit::DisplayFormat::AlphaNumeric);
+    // The bases take only letters, digits and a leading minus; the totals code puts them in.
+    Edit10->setDisplayFormat(ValidatedEdit::DisplayFormat::Custom);
     Edit10->setFieldText(QStringLiteral("0"));
     place(Edit10, 0, 32, 81, 21);
     BtnHesap2 = new QPushButton(QStringLiteral("Hesap-Kdv"), GezenPanel);
@@ -281,7 +286,7 @@ void TForm1::buildWorkingPanel() {
     place(Label25, 0, 96, 81, 13);
     Edit11 = new ValidatedEdit(GezenPanel);
     Edit11->setObjectName(QStringLiteral("Edit11"));
-    Edit11->setDisplayFormat(ValidatedEdit::DisplayFormat::AlphaNumeric);
+    Edit11->setDisplayFormat(ValidatedEdit::DisplayFormat::Custom);
     Edit11->setFieldText(QStringLiteral("0"));
     place(Edit11, 0, 116, 81, 21);
 
@@ -348,7 +353,15 @@ void TForm1::showEvent(QShowEvent* event) {
     }
 }
 
-void TForm1::closeEvent(QCloseEvent* event) { QWidget::closeEvent(event); }
+// Records typed into but not posted are kept before the program ends; a refused post keeps the
+// program open with that record still pending.
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (!guarded([this] { PostPendingRecords(); })) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
 
 void TForm1::Button4Click() { close(); }
 

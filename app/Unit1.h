@@ -17,7 +17,7 @@ class Connection;
 class Query;
 class DataSource;
 class DBEdit;
-class DBGrid;
+class TSrDBGrid;
 class DBNavigator;
 class FlatButton;
 class FramePanel;
@@ -77,6 +77,9 @@ public:
     void BitBtn1Click();      // "Pc Hazırla"
     void SpeedButton1Click(); // "Veri Sil"
     void LoadNavigatorGlyphs();
+    // Posts each pending record that was changed and cancels the unchanged ones, as a move
+    // would, in position order; throws the first post that fails, leaving that record pending.
+    void PostPendingRecords();
 
     // --- what the rest of the program works on
     Connection* connection() const { return m_connection.get(); }
@@ -129,7 +132,7 @@ public:
     DBEdit* DBEdit20 = nullptr; // PARCA
     DBEdit* DBEdit21 = nullptr; // FIYAT
     DBNavigator* DBNavigator1 = nullptr;
-    DBGrid* DBGrid1 = nullptr;
+    TSrDBGrid* DBGrid1 = nullptr;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -146,6 +146,9 @@ sqlite3* Connection::openFile(const QString& path, const QString& password, bool
     const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     if (!create && !QFileInfo(path).isFile())
         throw DatabaseError(QStringLiteral("Veritabanı dosyası bulunamadı: %1").arg(shown));
+    // SQLite takes an empty file for a new database and would write one into it.
+    if (!create && QFileInfo(path).size() == 0)
+        throw DatabaseError(QStringLiteral("Veritabanı açılamadı; dosya boş, bir katalog veritabanı değil: %1").arg(shown));
     sqlite3* db = nullptr;
     const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr) != SQLITE_OK) {
@@ -181,6 +184,8 @@ void Connection::open() {
     // survives a crash of the program. A read-only file stays in its own journal mode.
     sqlite3_exec(m_db, "PRAGMA journal_mode = WAL", nullptr, nullptr, nullptr);
     sqlite3_exec(m_db, "PRAGMA synchronous = NORMAL", nullptr, nullptr, nullptr);
+    // "Pc Hazırla" reads every table again: pages kept decrypted in memory spare the cipher work.
+    sqlite3_exec(m_db, "PRAGMA cache_size = -65536", nullptr, nullptr, nullptr);
 }
 
 void Connection::close() {

@@ -18,6 +18,7 @@ void DataSource::setDataSet(Query* query) {
         connect(query, &Query::stateChanged, this, &DataSource::stateChanged);
         connect(query, &Query::layoutChanged, this, &DataSource::layoutChanged);
         connect(query, &Query::updateRecord, this, &DataSource::updateRecord);
+        connect(query, &Query::edgesChanged, this, &DataSource::edgesChanged);
     }
     Q_EMIT dataSetChanged();
 }

@@ -1,11 +1,12 @@
 #pragma once
 
+// Whole, not declared: dataSet() converts the guarded pointer, which needs the complete class.
+#include "catalogue/Query.h"
+
 #include <QObject>
 #include <QPointer>
 
 namespace teklifo {
-
-class Query;
 
 // Connects one query to the controls bound to it, and passes on every change of the query.
 class DataSource : public QObject {
@@ -30,6 +31,7 @@ Q_SIGNALS:
     void stateChanged();
     void layoutChanged();
     void updateRecord();
+    void edgesChanged();   // the query hit its beginning or end without moving
     void dataSetChanged(); // bound to another query
 
 private:

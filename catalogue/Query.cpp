@@ -35,7 +35,13 @@ static bool isNumber(const QVariant& v) {
     }
 }
 
-Query::Query(Connection* connection, QObject* parent) : QObject(parent), m_connection(connection) {}
+Query::Query(Connection* connection, QObject* parent) : QObject(parent), m_connection(connection) {
+    // Every change of the rows is announced as a change of the layout.
+    connect(this, &Query::layoutChanged, this, [this] {
+        m_locateField = -1;
+        m_locateTexts.clear();
+    });
+}
 
 Query::~Query() = default;
 
@@ -80,7 +86,7 @@ void Query::open() {
     if (!m_connection->connected())
         m_connection->open();
 
-    std::vector<std::unique_ptr<Row>> rows;
+    std::deque<std::unique_ptr<Row>> rows;
     QStringList fields;
     std::vector<bool> numeric;
     try {
@@ -110,6 +116,7 @@ void Query::open() {
         throw DatabaseError(QStringLiteral("'%1' tablosu açılamadı: %2").arg(m_table, e.message()));
     }
 
+    m_deleteStatement.reset();
     m_rows = std::move(rows);
     m_fields = fields;
     m_numeric = numeric;
@@ -127,6 +134,7 @@ void Query::open() {
 void Query::close() {
     if (!isOpen())
         return;
+    m_deleteStatement.reset();
     m_rows.clear();
     m_rows.shrink_to_fit();
     m_buffer.clear();
@@ -159,11 +167,14 @@ int Query::recordNumberOf(int row) const {
 
 void Query::moveCursor(int index, bool eof, bool bof) {
     const bool moved = index != m_current;
+    const bool edges = eof != m_eof || bof != m_bof;
     m_current = index;
     m_eof = eof;
     m_bof = bof;
     if (moved)
         Q_EMIT recordChanged();
+    else if (edges)
+        Q_EMIT edgesChanged();
 }
 
 void Query::first() {
@@ -184,7 +195,7 @@ void Query::next() {
     if (m_eof)
         return;
     if (m_current + 1 >= int(m_rows.size()))
-        m_eof = true;
+        moveCursor(m_current, true, m_bof);
     else
         moveCursor(m_current + 1, false, false);
 }
@@ -195,7 +206,7 @@ void Query::prior() {
     if (m_bof)
         return;
     if (m_current <= 0)
-        m_bof = true;
+        moveCursor(m_current, m_eof, true);
     else
         moveCursor(m_current - 1, false, false);
 }
@@ -242,8 +253,15 @@ bool Query::locate(const QString& field, const QString& value) {
     checkBrowseMode();
     const int f = fieldIndex(field);
     requireField(f, field);
-    for (int i = 0; i < int(m_rows.size()); ++i) {
-        if (equalsIgnoringCase(valueText(m_rows[i]->values[f], m_numeric[f]), value)) {
+    if (m_locateField != f) {
+        m_locateTexts.clear();
+        m_locateTexts.reserve(qsizetype(m_rows.size()));
+        for (const auto& row : m_rows)
+            m_locateTexts.append(valueText(row->values[f], m_numeric[f]));
+        m_locateField = f;
+    }
+    for (int i = 0; i < int(m_locateTexts.size()); ++i) {
+        if (equalsIgnoringCase(m_locateTexts[i], value)) {
             m_current = i;
             m_eof = m_bof = false;
             // Shown again even when it was current: the price field may have been overwritten.
@@ -363,6 +381,14 @@ QString Query::whereRowMatches(const Row& row, QVariantList& params) const {
     return where;
 }
 
+// The values whereRowMatches binds, without building its text again.
+void Query::matchParams(const Row& row, QVariantList& params) const {
+    params.reserve(params.size() + 1 + qsizetype(row.values.size()));
+    params << row.rowid;
+    for (const QVariant& value : row.values)
+        params << value;
+}
+
 static DatabaseError changedElsewhere(const QString& table) {
     return DatabaseError(QStringLiteral("'%1' tablosundaki kayıt başka bir kullanıcı tarafından değiştirilmiş ya da "
                                         "silinmiş; değişiklik yazılmadı. Kaydı iptal edip katalogu yeniden okuyun")
@@ -467,6 +493,18 @@ void Query::checkBrowseMode() {
         cancel();
 }
 
+Statement& Query::deleteStatement() {
+    if (!m_deleteStatement) {
+        QVariantList unused;
+        Row shape;
+        shape.values.resize(m_fields.size());
+        const QString where = whereRowMatches(shape, unused);
+        m_deleteStatement = std::make_unique<Statement>(
+            m_connection->handle(), QStringLiteral("DELETE FROM %1").arg(quoted(m_table)) + where);
+    }
+    return *m_deleteStatement;
+}
+
 void Query::deleteRecord() {
     requireOpen();
     if (m_state == DataSetState::Insert) {
@@ -477,8 +515,9 @@ void Query::deleteRecord() {
         throw DatabaseError(QStringLiteral("'%1' tablosunda silinecek kayıt yok").arg(m_table));
     const Row& row = *m_rows[m_current];
     QVariantList params;
-    const QString where = whereRowMatches(row, params);
-    Statement st(m_connection->handle(), QStringLiteral("DELETE FROM %1").arg(quoted(m_table)) + where);
+    matchParams(row, params);
+    Statement& st = deleteStatement();
+    st.reset();
     st.bindAll(params);
     st.step();
     if (m_connection->changes() != 1)
@@ -498,6 +537,18 @@ void Query::deleteRecord() {
     } else {
         m_eof = m_bof = false;
     }
+    if (controlsDisabled()) {
+        m_changedQuietly = true;
+        return;
+    }
+    Q_EMIT layoutChanged();
+    Q_EMIT recordChanged();
+}
+
+void Query::enableControls() {
+    if (m_controlsDisabled == 0 || --m_controlsDisabled > 0 || !m_changedQuietly)
+        return;
+    m_changedQuietly = false;
     Q_EMIT layoutChanged();
     Q_EMIT recordChanged();
 }

@@ -74,7 +74,23 @@ QList<Row> readTable(const QString& path, const QString& table, const QString& p
     return rows;
 }
 
-TempWorkDir::TempWorkDir() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
+// The navigator pictures the program loads from Btn in the current directory, as a run folder
+// set up by the README holds them.
+static void copyNavigatorPictures(const QString& folder) {
+    QString source = qEnvironmentVariable("TEKLIFO_SOURCE_DIR");
+    if (source.isEmpty())
+        source = QStringLiteral(TEKLIFO_SOURCE_DIR_DEFAULT);
+    const QDir from(source + QStringLiteral("/assets/Btn"));
+    const QDir to(folder + QStringLiteral("/Btn"));
+    QDir().mkpath(to.path());
+    for (const QString& name : from.entryList(QDir::Files))
+        QFile::copy(from.filePath(name), to.filePath(name));
+}
+
+TempWorkDir::TempWorkDir() : m_previous(QDir::currentPath()) {
+    copyNavigatorPictures(m_dir.path());
+    QDir::setCurrent(m_dir.path());
+}
 
 TempWorkDir::~TempWorkDir() { QDir::setCurrent(m_previous); }
 

@@ -36,7 +36,8 @@ void execOnCatalogue(const QString& path, const QString& sql, const QString& pas
 // The rows of a table as stored in the file, in rowid order.
 QList<Row> readTable(const QString& path, const QString& table, const QString& password = QStringLiteral("zq_mev"));
 
-// A temporary folder that is the current directory while the object lives.
+// A temporary folder that is the current directory while the object lives, holding the
+// navigator pictures in Btn as the program's run folder does.
 class TempWorkDir {
 public:
     TempWorkDir();
