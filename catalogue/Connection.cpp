@@ -89,6 +89,8 @@ QString Statement::columnName(int column) const {
     return QString::fromUtf8(sqlite3_column_name(m_stmt, column));
 }
 
+qint64 Statement::columnInt64(int column) const { return sqlite3_column_int64(m_stmt, column); }
+
 QVariant Statement::column(int column) const {
     switch (sqlite3_column_type(m_stmt, column)) {
     case SQLITE_INTEGER:
@@ -150,7 +152,8 @@ sqlite3* Connection::openFile(const QString& path, const QString& password, bool
     if (!create && QFileInfo(path).size() == 0)
         throw DatabaseError(QStringLiteral("Veritabanı açılamadı; dosya boş, bir katalog veritabanı değil: %1").arg(shown));
     sqlite3* db = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    // A connection is used by one thread only: no mutex around every column read.
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr) != SQLITE_OK) {
         const QString reason = lastError(db);
         sqlite3_close(db);

@@ -25,6 +25,7 @@ public:
     int columnCount() const;
     QString columnName(int column) const;
     QVariant column(int column) const; // NULL as a null QVariant; integer, real, text or blob
+    qint64 columnInt64(int column) const;
 
 private:
     sqlite3* m_db;

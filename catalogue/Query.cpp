@@ -86,7 +86,7 @@ void Query::open() {
     if (!m_connection->connected())
         m_connection->open();
 
-    std::deque<std::unique_ptr<Row>> rows;
+    std::deque<Row> rows;
     QStringList fields;
     std::vector<bool> numeric;
     try {
@@ -95,12 +95,11 @@ void Query::open() {
         for (int c = 1; c < columns; ++c)
             fields << st.columnName(c);
         while (st.step()) {
-            auto row = std::make_unique<Row>();
-            row->rowid = st.column(0).toLongLong();
-            row->values.reserve(columns - 1);
+            Row& row = rows.emplace_back();
+            row.rowid = st.columnInt64(0);
+            row.values.reserve(columns - 1);
             for (int c = 1; c < columns; ++c)
-                row->values.push_back(st.column(c));
-            rows.push_back(std::move(row));
+                row.values.push_back(st.column(c));
         }
         Statement info(m_connection->handle(), QStringLiteral("PRAGMA table_info(%1)").arg(quoted(m_table)));
         numeric.assign(fields.size(), false);
@@ -243,7 +242,7 @@ QStringList Query::readToEnd(const QString& field) {
         return texts;
     texts.reserve(int(m_rows.size()) - m_current);
     for (int i = m_current; i < int(m_rows.size()); ++i)
-        texts.append(valueText(m_rows[i]->values[f], m_numeric[f]));
+        texts.append(valueText(m_rows[i].values[f], m_numeric[f]));
     moveCursor(int(m_rows.size()) - 1, true, m_bof && m_rows.size() == 1);
     return texts;
 }
@@ -257,7 +256,7 @@ bool Query::locate(const QString& field, const QString& value) {
         m_locateTexts.clear();
         m_locateTexts.reserve(qsizetype(m_rows.size()));
         for (const auto& row : m_rows)
-            m_locateTexts.append(valueText(row->values[f], m_numeric[f]));
+            m_locateTexts.append(valueText(row.values[f], m_numeric[f]));
         m_locateField = f;
     }
     for (int i = 0; i < int(m_locateTexts.size()); ++i) {
@@ -292,7 +291,7 @@ QVariant Query::fieldValue(const QString& name) const {
         return m_buffer[f];
     if (m_current < 0)
         return {};
-    return m_rows[m_current]->values[f];
+    return m_rows[m_current].values[f];
 }
 
 QString Query::fieldText(const QString& name) const {
@@ -316,7 +315,7 @@ QString Query::displayText(int row, const QString& field) const {
     if (f < 0 || row < 0 || row >= rowCount())
         return {};
     const bool pending = (m_state == DataSetState::Edit || m_state == DataSetState::Insert) && row == m_current;
-    return valueText(pending ? m_buffer[f] : m_rows[row]->values[f], m_numeric[f]);
+    return valueText(pending ? m_buffer[f] : m_rows[row].values[f], m_numeric[f]);
 }
 
 void Query::setFieldValue(const QString& name, const QVariant& value) {
@@ -335,8 +334,8 @@ void Query::insert() {
     checkBrowseMode();
     const int at = m_current < 0 ? 0 : m_current;
     m_beforeInsert = m_current;
-    auto row = std::make_unique<Row>();
-    row->values.resize(m_fields.size());
+    Row row;
+    row.values.resize(m_fields.size());
     m_rows.insert(m_rows.begin() + at, std::move(row));
     m_buffer.assign(m_fields.size(), QVariant());
     m_current = at;
@@ -355,7 +354,7 @@ void Query::edit() {
         insert();
         return;
     }
-    m_buffer = m_rows[m_current]->values;
+    m_buffer = m_rows[m_current].values;
     m_modified = false;
     setState(DataSetState::Edit);
     Q_EMIT recordChanged();
@@ -417,11 +416,11 @@ void Query::insertRow() {
     Row stored = readRow(m_connection->lastInsertRowId());
     if (stored.values.size() != size_t(m_fields.size()))
         stored.values = m_buffer;
-    *m_rows[m_current] = std::move(stored);
+    m_rows[m_current] = std::move(stored);
 }
 
 void Query::updateRow() {
-    Row& row = *m_rows[m_current];
+    Row& row = m_rows[m_current];
     QStringList sets;
     QVariantList params;
     for (int i = 0; i < m_fields.size(); ++i) {
@@ -513,7 +512,7 @@ void Query::deleteRecord() {
     }
     if (m_rows.empty())
         throw DatabaseError(QStringLiteral("'%1' tablosunda silinecek kayıt yok").arg(m_table));
-    const Row& row = *m_rows[m_current];
+    const Row& row = m_rows[m_current];
     QVariantList params;
     matchParams(row, params);
     Statement& st = deleteStatement();

@@ -126,7 +126,7 @@ private:
     QStringList m_fields;
     std::vector<bool> m_numeric;
     // Emptying a category deletes the first row again and again: a deque drops it in constant time.
-    std::deque<std::unique_ptr<Row>> m_rows;
+    std::deque<Row> m_rows;
     DataSetState m_state = DataSetState::Inactive;
     int m_current = -1;
     bool m_eof = true;
