@@ -156,6 +156,20 @@ void TForm1::buildQuotationPanel() {
     }
 }
 
+// A dollar total: whole dollars with grouping and " $", read-only, right-aligned.
+static ValidatedEdit* makeTotalField(QWidget* parent, const QString& name, int top) {
+    auto* edit = new ValidatedEdit(parent);
+    edit->setObjectName(name);
+    edit->setDisplayFormat(ValidatedEdit::DisplayFormat::Percent);
+    edit->setDisplaySuffix(QStringLiteral(" $"));
+    edit->setDecimalPlaces(0);
+    edit->setFieldText(QStringLiteral("0 $"));
+    edit->setReadOnly(true);
+    edit->setAlignment(Qt::AlignRight);
+    place(edit, 16, top, 117, 21);
+    return edit;
+}
+
 void TForm1::buildTotalsBox() {
     Panels2 = new FramePanel(Panel1);
     Panels2->setObjectName(QStringLiteral("Panels2"));
@@ -163,27 +177,11 @@ void TForm1::buildTotalsBox() {
 
     Label21 = makeLabel(Panels2, QStringLiteral("Label21"), QStringLiteral("Toplam (KDV Hariç)"));
     place(Label21, 16, 8, 117, 13);
-    Edit1 = new ValidatedEdit(Panels2);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setDisplayFormat(ValidatedEdit::DisplayFormat::Percent);
-    Edit1->setDisplaySuffix(QStringLiteral(" $"));
-    Edit1->setDecimalPlaces(0);
-    Edit1->setFieldText(QStringLiteral("0 $"));
-    Edit1->setReadOnly(true);
-    Edit1->setAlignment(Qt::AlignRight);
-    place(Edit1, 16, 24, 117, 21);
+    Edit1 = makeTotalField(Panels2, QStringLiteral("Edit1"), 24);
 
     Label23 = makeLabel(Panels2, QStringLiteral("Label23"), QStringLiteral("Toplam (KDV Dahil)"));
     place(Label23, 16, 52, 117, 13);
-    Edit3 = new ValidatedEdit(Panels2);
-    Edit3->setObjectName(QStringLiteral("Edit3"));
-    Edit3->setDisplayFormat(ValidatedEdit::DisplayFormat::Percent);
-    Edit3->setDisplaySuffix(QStringLiteral(" $"));
-    Edit3->setDecimalPlaces(0);
-    Edit3->setFieldText(QStringLiteral("0 $"));
-    Edit3->setReadOnly(true);
-    Edit3->setAlignment(Qt::AlignRight);
-    place(Edit3, 16, 68, 117, 21);
+    Edit3 = makeTotalField(Panels2, QStringLiteral("Edit3"), 68);
 
     Label22 = makeLabel(Panels2, QStringLiteral("Label22"), QStringLiteral("Kdv :"));
     place(Label22, 16, 100, 30, 13);

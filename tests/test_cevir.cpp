@@ -46,12 +46,7 @@ protected:
 
     // Picks a model from the drop-down list of the Anakart row.
     void pick(Model model) {
-        QComboBox* combo = form->ComboBox(2);
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        const QModelIndex index = view->model()->index(int(model), 0);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-        runIdle();
+        pickEntryWithMouse(form->ComboBox(2), int(model));
     }
 
     // Opens the dialog with the conversion button and runs steps in it. Tells whether the dialog

@@ -106,12 +106,7 @@ protected:
 
     // Picks the first model of a row from its drop-down list.
     void pick(int row) {
-        QComboBox* combo = form->ComboBox(row);
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(view->model()->index(0, 0)).center());
-        runIdle();
+        pickEntryWithMouse(form->ComboBox(row), 0);
     }
 
     // Converts the total into TL at the rate dialog's first rate.

@@ -123,14 +123,8 @@ TEST(PrintoutOnCups, SistemiYazdirPutsTheQuotationOutOfTheDefaultPrinter) {
     TForm1* form = Form1();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([form] { return QApplication::activeWindow() == form; }));
-    for (int row : {1, 7}) {
-        QComboBox* combo = form->ComboBox(row);
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(view->model()->index(0, 0)).center());
-        runIdle();
-    }
+    for (int row : {1, 7})
+        pickEntryWithMouse(form->ComboBox(row), 0);
     // A company name no earlier page carries, to tell this page from others in the folder.
     const QString token = "Firma-" + QUuid::createUuid().toString(QUuid::Id128).left(12);
     FrmPrintAyar()->Edit(1)->setText(token);

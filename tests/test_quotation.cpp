@@ -113,13 +113,7 @@ protected:
 
     // Opens the drop-down list and clicks the entry at row.
     void pickWithMouse(int position, int row) {
-        QComboBox* c = combo(position);
-        c->showPopup();
-        QAbstractItemView* view = c->view();
-        const QModelIndex index = view->model()->index(row, 0);
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-        runIdle();
+        pickEntryWithMouse(combo(position), row);
     }
     void clickCancel(int position) {
         QTest::mouseClick(cancelButton(position), Qt::LeftButton);

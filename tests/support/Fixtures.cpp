@@ -6,6 +6,9 @@
 #include "toolkit/Application.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QTest>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -128,6 +131,17 @@ void MessageBoxWatcher::poll() {
     m_seen.append(seen);
     if (chosen)
         chosen->click();
+}
+
+void pickEntryWithMouse(QComboBox* combo, int row) {
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    // Near the entry's left end: the middle of a very long text lies outside the list.
+    const QRect entry = view->visualRect(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(entry.left() + 4, entry.center().y()));
+    runIdle();
 }
 
 void runIdle() {

@@ -9,6 +9,8 @@
 #include <functional>
 #include <map>
 
+class QComboBox;
+
 #include <ostream>
 
 // Readable texts in test failures.
@@ -83,6 +85,10 @@ private:
     QString m_answer;
     QList<SeenBox> m_seen;
 };
+
+// Opens a selector's drop-down list and clicks the entry at row, as a person picks a model;
+// the idle refresh follows.
+void pickEntryWithMouse(QComboBox* combo, int row);
 
 // Runs the idle refresh as the event loop does when it runs empty.
 void runIdle();
