@@ -16,10 +16,10 @@ namespace {
 constexpr qreal kOutlineMm = 0.2;
 constexpr int kPdfResolution = 1200;
 
-QFont deviceFont(const ReportFont& spec) {
-    QFont font(spec.family);
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
+QFont deviceFont(const ReportFont& style) {
+    QFont font(style.family);
+    font.setPointSizeF(style.pointSize);
+    font.setBold(style.bold);
     // Outline fonts without hinting measure the same on every device, so a text's width on paper
     // does not depend on the printer's resolution.
     font.setStyleStrategy(QFont::PreferOutline);
