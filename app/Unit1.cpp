@@ -262,6 +262,17 @@ void TForm1::buildCommandBox() {
     }
 }
 
+// A VAT or conversion base. It takes only letters, digits and a leading minus, which the
+// totals code filters itself, so the field keeps the text as it is put in.
+static ValidatedEdit* makeBaseField(QWidget* parent, const QString& name, int top) {
+    auto* edit = new ValidatedEdit(parent);
+    edit->setObjectName(name);
+    edit->setDisplayFormat(ValidatedEdit::DisplayFormat::Custom);
+    edit->setFieldText(QStringLiteral("0"));
+    place(edit, 0, top, 81, 21);
+    return edit;
+}
+
 void TForm1::buildWorkingPanel() {
     GezenPanel = new QWidget(Panel1);
     GezenPanel->setObjectName(QStringLiteral("GezenPanel"));
@@ -271,22 +282,13 @@ void TForm1::buildWorkingPanel() {
     BtnHesap = new QPushButton(QStringLiteral("Hesapla"), GezenPanel);
     BtnHesap->setObjectName(QStringLiteral("BtnHesap"));
     place(BtnHesap, 0, 0, 81, 25);
-    Edit10 = new ValidatedEdit(GezenPanel);
-    Edit10->setObjectName(QStringLiteral("Edit10"));
-    // The bases take only letters, digits and a leading minus; the totals code puts them in.
-    Edit10->setDisplayFormat(ValidatedEdit::DisplayFormat::Custom);
-    Edit10->setFieldText(QStringLiteral("0"));
-    place(Edit10, 0, 32, 81, 21);
+    Edit10 = makeBaseField(GezenPanel, QStringLiteral("Edit10"), 32);
     BtnHesap2 = new QPushButton(QStringLiteral("Hesap-Kdv"), GezenPanel);
     BtnHesap2->setObjectName(QStringLiteral("BtnHesap2"));
     place(BtnHesap2, 0, 60, 81, 25);
     Label25 = makeLabel(GezenPanel, QStringLiteral("Label25"), QStringLiteral("Çeviri İçin"));
     place(Label25, 0, 96, 81, 13);
-    Edit11 = new ValidatedEdit(GezenPanel);
-    Edit11->setObjectName(QStringLiteral("Edit11"));
-    Edit11->setDisplayFormat(ValidatedEdit::DisplayFormat::Custom);
-    Edit11->setFieldText(QStringLiteral("0"));
-    place(Edit11, 0, 116, 81, 21);
+    Edit11 = makeBaseField(GezenPanel, QStringLiteral("Edit11"), 116);
 
     connect(BtnHesap, &QPushButton::clicked, this, [this] { guarded([this] { BtnHesapClick(); }); });
     connect(BtnHesap2, &QPushButton::clicked, this, [this] { guarded([this] { BtnHesap2Click(); }); });
