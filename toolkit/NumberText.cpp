@@ -285,7 +285,9 @@ QString numberToText(long double value, const QLocale& locale) {
 QString roundedNumberText(const QString& text, const QString& separator, int decimals,
                           const QLocale& locale) {
     Decimal d;
-    if (!parseDecimal(text, separator, d) || (!d.digits.empty() && d.point > kLargestPoint))
+    // A text beyond long double would be shown as a number that no field can read back.
+    long double inRange = 0.0L;
+    if (!parseDecimal(text, separator, d) || !toLongDouble(d, inRange))
         return {};
     decimals = std::max(decimals, 0);
     const auto digitAt = [&d](long long index) {
