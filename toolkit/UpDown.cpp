@@ -32,6 +32,7 @@ void UpDown::setAssociate(QLineEdit* edit) {
     if (m_associate)
         m_associate->removeEventFilter(this);
     m_associate = edit;
+    m_associateObject = edit;
     if (edit)
         edit->installEventFilter(this);
 }
@@ -58,7 +59,8 @@ void UpDown::click(Direction direction) {
 }
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_associate && event->type() == QEvent::KeyPress) {
+    // Compared as objects: the field may be half destroyed when its last events pass here.
+    if (event->type() == QEvent::KeyPress && watched == static_cast<QObject*>(m_associateObject)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             click(key == Qt::Key_Up ? Direction::Up : Direction::Down);

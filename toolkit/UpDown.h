@@ -40,6 +40,7 @@ private:
     QToolButton* m_up;
     QToolButton* m_down;
     QPointer<QLineEdit> m_associate;
+    QPointer<QObject> m_associateObject;
     int m_min = 0;
     int m_max = 100;
     int m_position = 0;
