@@ -1,6 +1,8 @@
-// Crash safety: a second program posting to Data.mdb, or saving the company file, is killed with
-// SIGKILL at random moments. Every time the file opens again, passes SQLite's own integrity check
-// and holds whole rows, and exactly the changes that were reported or the one under way.
+// Crash safety: a second program posting to Data.mdb, emptying categories through the bulk
+// deletion, or saving the company file, is killed with SIGKILL at random moments. Every time the
+// file opens again, passes SQLite's own integrity check and holds whole rows, and exactly the
+// changes that were reported or the one under way.
+#include "app/Categories.h"
 #include "catalogue/Connection.h"
 #include "helpers/WorkerProcess.h"
 #include "support/Fixtures.h"
@@ -88,6 +90,59 @@ TEST(CrashSafety, KilledWhilePostingLeavesAWholeFileAndWholeRows) {
         }
         EXPECT_TRUE(found == done || (intended != State{} && found == intended))
             << "file " << found.count << "/" << found.sum << ", reported " << done.count << "/" << done.sum;
+    }
+}
+
+TEST(CrashSafety, KilledDuringABulkDeletionLeavesEachCategoryEmptiedFromItsFirstRow) {
+    TempWorkDir dir;
+    const QString data = dir.file("Data.mdb");
+    const QList<int> filled = {1, 4, 7, 19};
+    Catalogue catalogue;
+    for (int position : filled)
+        for (int i = 0; i < 30; ++i)
+            catalogue[position].append({QStringLiteral("K%1-%2").arg(position).arg(i), position * 1000 + i});
+    const int total = int(filled.size()) * 30;
+
+    QRandomGenerator random(1881);
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE(round);
+        makeCatalogue(data, catalogue);
+        WorkerProcess worker(dir.path(), {QStringLiteral("bulk")});
+        ASSERT_EQ(worker.readLine(), "R");
+        const int reports = random.bounded(1, total);
+        for (int i = 0; i < reports; ++i)
+            ASSERT_TRUE(worker.readLine().startsWith(u'B'));
+        worker.kill();
+        ASSERT_TRUE(worker.crashed());
+        int deleted = reports;
+        for (const QString& line : worker.remainingLines())
+            deleted += line.startsWith(u'B') ? 1 : 0;
+
+        EXPECT_EQ(integrityCheck(data), QStringList({"ok"}));
+        // In position order: emptied, then one at work (its first rows gone), then untouched.
+        int left = 0;
+        bool reachedUntouched = false;
+        for (int position : filled) {
+            SCOPED_TRACE(position);
+            const QList<Row> rows = readTable(data, QString::fromLatin1(category(position).table));
+            const QList<Row>& original = catalogue[position];
+            ASSERT_LE(rows.size(), original.size());
+            for (qsizetype i = 0; i < rows.size(); ++i) {
+                const Row& expected = original[original.size() - rows.size() + i];
+                EXPECT_EQ(rows[i].parca, expected.parca);
+                EXPECT_EQ(rows[i].fiyat.toDouble(), expected.fiyat.toDouble());
+            }
+            if (reachedUntouched) {
+                EXPECT_EQ(rows.size(), original.size()) << "a later category was touched";
+            }
+            reachedUntouched = reachedUntouched || !rows.isEmpty();
+            left += int(rows.size());
+        }
+        // Every reported deletion is in the file; at most the one under way besides.
+        EXPECT_TRUE(total - left == deleted || total - left == deleted + 1)
+            << total - left << " deleted, " << deleted << " reported";
+        QFile::remove(data + "-wal");
+        QFile::remove(data + "-shm");
     }
 }
 

@@ -2,18 +2,25 @@
 //   hardening_worker post SEED   edits, inserts and deletes rows of islemci in Data.mdb, forever
 //   hardening_worker ini N       saves six company values in PcFirma.ssd, two sets in turn, forever
 //   hardening_worker delete      waits for a line on its input, then deletes every row of islemci
+//   hardening_worker bulk        starts the program off screen and empties every category through
+//                                its bulk deletion dialog
 // It works through the program's own Connection, Query and IniFile, and reports on its output,
 // one line at a time, what the file holds before and after each step.
+#include "app/Startup.h"
 #include "catalogue/Connection.h"
 #include "catalogue/Query.h"
+#include "catalogue/UnitVeriSil.h"
+#include "support/Fixtures.h"
 #include "toolkit/Errors.h"
 #include "toolkit/IniFile.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QProgressBar>
 #include <QRandomGenerator>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 
 using namespace teklifo;
@@ -110,21 +117,42 @@ int deleteAll() {
     return 0;
 }
 
+// "R" once the program is up, "B n" after the n-th row of a category is deleted, "E" at the end.
+int bulk() {
+    testing_support::MessageBoxWatcher boxes(QStringLiteral("Evet"));
+    startUp();
+    TFrmVeriSil* dialog = FrmVeriSil();
+    QObject::connect(dialog->ProgressBar1, &QProgressBar::valueChanged, [](int value) {
+        if (value > 0) say(QStringLiteral("B %1").arg(value));
+    });
+    dialog->SpeedButton1Click();
+    say(QStringLiteral("R"));
+    dialog->BtnSilClick();
+    say(QStringLiteral("E"));
+    shutDown();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const bool windows = argc > 1 && std::string(argv[1]) == "bulk";
+    // The bulk deletion runs in the program's own windows, off screen.
+    if (windows) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        windows ? createApplication(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
-    const QStringList args = app.arguments();
+    const QStringList args = app->arguments();
     const QString mode = args.value(1);
     try {
         if (mode == QLatin1String("post")) return post(args.value(2).toUInt());
         if (mode == QLatin1String("ini")) return ini(args.value(2).toInt());
         if (mode == QLatin1String("delete")) return deleteAll();
+        if (mode == QLatin1String("bulk")) return bulk();
     } catch (const Error& e) {
         say(QStringLiteral("X ") + e.message());
         return 2;
     }
-    std::fputs("usage: hardening_worker post SEED | ini START | delete\n", stderr);
+    std::fputs("usage: hardening_worker post SEED | ini START | delete | bulk\n", stderr);
     return 1;
 }
